@@ -1,0 +1,77 @@
+// tallyport-cli: runs the program's routines without a screen, for scripting, scheduled work and
+// tests. Usage is printed by `tallyport-cli --help`.
+#include "CliCommands.h"
+#include "CliMessenger.h"
+#include "CredentialStore.h"
+#include "Globals.h"
+
+#include <filesystem>
+#include <iostream>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr const char* Usage =
+    "usage: tallyport-cli [--folder DIR] [--yes | --no] COMMAND [ARGS]\n"
+    "commands:\n"
+    "  init-db [--demo]              create the host database (and with --demo a sample portfolio)\n"
+    "  login USER PASSWORD URL       store the service login\n"
+    "  upload-all --dry-run          write the setup and tenant files without sending them\n";
+
+int usage() {
+    std::cerr << Usage;
+    return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::vector<std::string> args(argv + 1, argv + argc);
+    std::filesystem::path folder = std::filesystem::current_path();
+    std::optional<tp::Answer> preset;
+    std::vector<std::string> words;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--folder") {
+            if (++i >= args.size()) return usage();
+            folder = args[i];
+        } else if (args[i] == "--yes") {
+            preset = tp::Answer::Yes;
+        } else if (args[i] == "--no") {
+            preset = tp::Answer::No;
+        } else if (args[i] == "--help" || args[i] == "-h") {
+            std::cout << Usage;
+            return 0;
+        } else {
+            words.push_back(args[i]);
+        }
+    }
+    if (words.empty()) return usage();
+
+    std::error_code ec;
+    std::filesystem::current_path(folder, ec);  // the component's log lands beside the data
+    if (ec) {
+        std::cerr << "The folder " << folder.string() << " cannot be used: " << ec.message() << "\n";
+        return 1;
+    }
+    tp::Globals g(std::filesystem::absolute(folder));
+    tp::CliMessenger messenger(std::cout, std::cin, preset);
+    tp::CredentialStore store;
+
+    const std::string& command = words[0];
+    const std::vector<std::string> rest(words.begin() + 1, words.end());
+    if (command == "init-db") {
+        if (rest.size() > 1 || (rest.size() == 1 && rest[0] != "--demo")) return usage();
+        return tp::initDbCommand(g, messenger, rest.size() == 1);
+    }
+    if (command == "login") {
+        if (rest.size() != 3) return usage();
+        return tp::loginCommand(g, messenger, store, rest[0], rest[1], rest[2]);
+    }
+    if (command == "upload-all") {
+        if (rest.size() == 1 && rest[0] == "--dry-run") return tp::uploadAllDryRunCommand(g, messenger, store);
+        return usage();
+    }
+    return usage();
+}
