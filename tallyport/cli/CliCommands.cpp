@@ -3,6 +3,7 @@
 #include "AppError.h"
 #include "CredentialStore.h"
 #include "DemoPortfolio.h"
+#include "ExchangeFileViewer.h"
 #include "ExchangeFiles.h"
 #include "Globals.h"
 #include "HostDatabase.h"
@@ -11,6 +12,7 @@
 #include "Messenger.h"
 #include "StartUp.h"
 #include "UploadAll.h"
+#include "UploaderComponent.h"
 
 #include <algorithm>
 #include <iostream>
@@ -84,6 +86,40 @@ int uploadAllDryRunCommand(Globals& g, Messenger& messenger, CredentialStore& st
               << "\nTenant file " << g.pathOf(g.TenantListFileName).string() << ": "
               << lineCount(g, g.TenantListFileName) << "\nDry run: nothing was sent." << std::endl;
     return 0;
+}
+
+int uploadAllCommand(Globals& g, Messenger& messenger, CredentialStore& store) {
+    if (!cliStartUp(g, messenger, store) || g.LoginMissing) return 1;
+    return UploadAllInfoNow(g, messenger, defaultUploaderFactory()) ? 0 : 1;
+}
+
+int filesCommand(Globals& g, Messenger& messenger, CredentialStore& store) {
+    cliStartUp(g, messenger, store);
+    ExchangeFileViewer viewer(g, messenger);
+    int index = 0;
+    for (const ExchangeFileViewer::Entry& entry : viewer.entries()) std::cout << index++ << " " << entry.caption << "\n";
+    std::cout << std::flush;
+    return 0;
+}
+
+int showCommand(Globals& g, Messenger& messenger, CredentialStore& store, int index) {
+    cliStartUp(g, messenger, store);
+    ExchangeFileViewer viewer(g, messenger);
+    if (!viewer.select(index)) return 2;
+    std::vector<std::string> lines = viewer.choose(index);
+    for (std::string line : lines) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        std::cout << line << "\n";
+    }
+    std::cout << std::flush;
+    return lines.empty() ? 1 : 0;
+}
+
+int deleteCommand(Globals& g, Messenger& messenger, CredentialStore& store, int index) {
+    cliStartUp(g, messenger, store);
+    ExchangeFileViewer viewer(g, messenger);
+    if (!viewer.select(index)) return 2;
+    return viewer.deleteChosen() ? 0 : 1;
 }
 
 }  // namespace tp

@@ -18,7 +18,11 @@ constexpr const char* Usage =
     "commands:\n"
     "  init-db [--demo]              create the host database (and with --demo a sample portfolio)\n"
     "  login USER PASSWORD URL       store the service login\n"
-    "  upload-all --dry-run          write the setup and tenant files without sending them\n";
+    "  upload-all [--dry-run]        write the setup and tenant files and upload them\n"
+    "                                (with --dry-run: write them, send nothing)\n"
+    "  files                         list the exchange files, numbered 0 to 8\n"
+    "  show N                        show the lines of exchange file N\n"
+    "  delete N                      delete exchange file N (asks; --yes answers)\n";
 
 int usage() {
     std::cerr << Usage;
@@ -71,7 +75,16 @@ int main(int argc, char** argv) {
     }
     if (command == "upload-all") {
         if (rest.size() == 1 && rest[0] == "--dry-run") return tp::uploadAllDryRunCommand(g, messenger, store);
+        if (rest.empty()) return tp::uploadAllCommand(g, messenger, store);
         return usage();
+    }
+    if (command == "files" && rest.empty()) return tp::filesCommand(g, messenger, store);
+    if ((command == "show" || command == "delete") && rest.size() == 1) {
+        if (rest[0].empty() || rest[0].size() > 4 || rest[0].find_first_not_of("0123456789") != std::string::npos)
+            return usage();
+        int index = std::stoi(rest[0]);
+        return command == "show" ? tp::showCommand(g, messenger, store, index)
+                                 : tp::deleteCommand(g, messenger, store, index);
     }
     return usage();
 }
