@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev libsqlitecpp-dev libsqlite3-dev libcurl4-openssl-dev libboost-dev
+  qt6-base-dev libsqlitecpp-dev libsqlite3-dev libcurl4-openssl-dev libssl-dev libboost-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   openssl curl xvfb xauth poppler-utils fonts-dejavu-core
 )
