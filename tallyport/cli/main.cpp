@@ -53,13 +53,9 @@ int main(int argc, char** argv) {
     }
     if (words.empty()) return usage();
 
-    std::error_code ec;
-    std::filesystem::current_path(folder, ec);  // the component's log lands beside the data
-    if (ec) {
-        std::cerr << "The folder " << folder.string() << " cannot be used: " << ec.message() << "\n";
-        return 1;
-    }
-    tp::Globals g(std::filesystem::absolute(folder));
+    auto programFolder = tp::enterProgramFolder(folder, std::cerr);
+    if (!programFolder) return 1;
+    tp::Globals g(*programFolder);
     tp::CliMessenger messenger(std::cout, std::cin, preset);
     tp::CredentialStore store;
 

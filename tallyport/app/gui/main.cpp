@@ -34,14 +34,10 @@ int main(int argc, char** argv) {
             return 2;
         }
     }
-    std::error_code ec;
-    std::filesystem::current_path(folder, ec);  // the component's log lands beside the data
-    if (ec) {
-        std::cerr << "The folder " << folder.string() << " cannot be used: " << ec.message() << "\n";
-        return 1;
-    }
+    auto programFolder = tp::enterProgramFolder(folder, std::cerr);
+    if (!programFolder) return 1;
 
-    tp::Globals g(std::filesystem::absolute(folder));
+    tp::Globals g(*programFolder);
     tp::QtMessenger messenger;
     tp::CredentialStore store;
     tp::FrmOrvantaMain menu(g, messenger, store, tp::defaultUploaderFactory());

@@ -4,6 +4,8 @@
 #include "Messenger.h"
 #include "TextRules.h"
 
+#include <ostream>
+
 namespace tp {
 
 Globals::Globals(std::filesystem::path programFolder)
@@ -17,6 +19,17 @@ std::filesystem::path Globals::pathOf(const std::string& fileName) const { retur
 tp::HostDatabase& Globals::database() const {
     if (!HostDatabase) throw AppError(err::DatabaseNotFound, "The host database is not open.");
     return *HostDatabase;
+}
+
+std::optional<std::filesystem::path> enterProgramFolder(const std::filesystem::path& folder, std::ostream& err) {
+    std::error_code ec;
+    std::filesystem::path absolute = std::filesystem::absolute(folder, ec);
+    if (!ec) std::filesystem::current_path(absolute, ec);
+    if (ec) {
+        err << "The folder " << folder.string() << " cannot be used: " << ec.message() << "\n";
+        return std::nullopt;
+    }
+    return absolute;
 }
 
 void DeriveExchangeFileNames(Globals& g) {

@@ -7,7 +7,9 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <iosfwd>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace tp {
@@ -60,6 +62,10 @@ struct Globals {
     // The open database; error 3024 when start-up could not open it.
     tp::HostDatabase& database() const;
 };
+
+// Makes `folder` the working directory, so that the component's log lands beside the data, and
+// returns its absolute path; nothing (after a message on `err`) when it cannot be used.
+std::optional<std::filesystem::path> enterProgramFolder(const std::filesystem::path& folder, std::ostream& err);
 
 // Fixes SiteCode and the exchange-file names.
 void DeriveExchangeFileNames(Globals& g);
