@@ -8,6 +8,8 @@
 #include "SettingShift.h"
 #include "TextRules.h"
 
+#include <optional>
+
 namespace tp {
 
 void applyLoginEntries(Globals& g, std::string_view url, std::string_view user, std::string_view password) {
@@ -35,12 +37,20 @@ void finishLogin(Globals& g, Messenger& messenger, CredentialStore& store) {
         messenger.message(LoginMessageText, LoginMessageTitle, MessageIcon::Information);
         return;
     }
+    // The entries are complete and in use for this run even when they cannot be stored, so the
+    // names are derived and the ID file read in any case; the first error is reported.
+    std::optional<AppError> failure;
     try {
         storeCredentials(g, store);
+    } catch (const AppError& e) {
+        failure = e;
+    }
+    try {
         credentialsBecameComplete(g);
     } catch (const AppError& e) {
-        reportError(messenger, e);
+        if (!failure) failure = e;
     }
+    if (failure) reportError(messenger, *failure);
 }
 
 }  // namespace tp

@@ -27,7 +27,14 @@ StartUpOutcome runSequence(Globals& g, Messenger& messenger, CredentialStore& st
             messenger.message(LoginMessageText, LoginMessageTitle, MessageIcon::Information);
             return StartUpOutcome::LoginMissing;
         }
-        storeCredentials(g, store);
+        try {
+            storeCredentials(g, store);
+        } catch (const AppError&) {
+            // The entries stay in use for this run; only storing them failed. The names are
+            // derived so that no exchange works with an empty file name.
+            DeriveExchangeFileNames(g);
+            throw;
+        }
         user = EncodeSetting(g.ServiceUser);
         password = EncodeSetting(g.ServicePassword);
         url = EncodeSetting(g.ServiceURL);
