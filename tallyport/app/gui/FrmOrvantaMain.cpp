@@ -161,9 +161,8 @@ FrmViewFiles& FrmOrvantaMain::viewerScreen() {
 bool FrmOrvantaMain::showLogin(Globals&) { return loginScreen().showModal(); }
 
 void FrmOrvantaMain::cmdUploadAll_Click() {
-    if (!LoginCheck(g_, messenger_)) return;
-    UploadAllInfoNow(g_, messenger_, makeUploader_);
-    cmdExit_->setFocus();
+    UploadAllInfoNow(g_, messenger_, makeUploader_);  // runs the login check itself
+    if (!g_.LoginMissing) cmdExit_->setFocus();
 }
 
 void FrmOrvantaMain::cmdDownloadPayment_Click() {

@@ -35,13 +35,12 @@ StartUpOutcome runSequence(Globals& g, Messenger& messenger, CredentialStore& st
             DeriveExchangeFileNames(g);
             throw;
         }
-        user = EncodeSetting(g.ServiceUser);
-        password = EncodeSetting(g.ServicePassword);
-        url = EncodeSetting(g.ServiceURL);
+        // The saved entries are in the shared state already, in plain text.
+    } else {
+        g.ServiceUser = DecodeSetting(user);
+        g.ServicePassword = DecodeSetting(password);
+        g.ServiceURL = DecodeSetting(url);
     }
-    g.ServiceUser = DecodeSetting(user);
-    g.ServicePassword = DecodeSetting(password);
-    g.ServiceURL = DecodeSetting(url);
     g.LoginMissing = g.ServiceURL.empty() || g.ServiceUser.empty() || g.ServicePassword.empty();
     if (g.LoginMissing) {
         messenger.message(LoginMessageText, LoginMessageTitle, MessageIcon::Information);
